@@ -1,0 +1,3 @@
+#include "LibraryState.h"
+
+QelLibraryState LibraryState = {};
