@@ -19,6 +19,10 @@ class Window;
 // screen for the call, and the window is told of the change afterwards.
 // The drawing calls return false only for a null context: a call that
 // clips to nothing has still done all it was asked.
+//
+// Creating, selecting and deleting are safe from any thread. A memory context
+// and its bitmap are drawn with by one thread at a time (the platform does not
+// lock them); a window's screen is locked by every call that touches it.
 class DrawContext;
 
 // A new memory context. It starts with the platform's 1 x 1 black stock
@@ -49,8 +53,8 @@ BitmapSize context_size(const DrawContext* context);
 // destination rectangle at (x, y). A width or height of 0 or less copies
 // nothing. Within one bitmap, overlapping rectangles copy as if through a
 // temporary.
-bool copy_rect(DrawContext* destination, int x, int y, int width, int height,
-               DrawContext* source, int source_x, int source_y);
+bool copy_rect(DrawContext* destination, int x, int y, int width, int height, DrawContext* source,
+               int source_x, int source_y);
 
 // Scaled copy with nearest-neighbour sampling: destination pixel (x + j, y + i)
 // takes source pixel (source_x + j * source_width / width,
