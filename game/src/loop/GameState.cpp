@@ -1,0 +1,3 @@
+#include "loop/GameState.h"
+
+std::int16_t GameState = GameStatePlaying;

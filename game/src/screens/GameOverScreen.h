@@ -1,0 +1,4 @@
+#pragma once
+
+// The game-over banner over the last frame shown, held for two seconds.
+void ShowGameOver();
