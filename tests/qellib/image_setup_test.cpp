@@ -96,7 +96,8 @@ TEST_F(ImageSetupTest, LinesIncludeTheStartAndStopBeforeTheEnd) {
   image.Line(1, 2, 5, 2, 0x12, 0x34, 0x56);
   const std::uint32_t ink = platform::make_colour(0x12, 0x34, 0x56);
   EXPECT_EQ(PixelAt(image, 0, 2), 0u);
-  for (int x = 1; x < 5; ++x) EXPECT_EQ(PixelAt(image, x, 2), ink) << x;
+  for (int x = 1; x < 5; ++x)
+    EXPECT_EQ(PixelAt(image, x, 2), ink) << x;
   EXPECT_EQ(PixelAt(image, 5, 2), 0u);
   image.Line(-100, 1, 100, 1, 255, 0, 0);  // clipped, never outside the surface
   EXPECT_EQ(PixelAt(image, 7, 1), platform::make_colour(255, 0, 0));
@@ -106,7 +107,8 @@ TEST_F(ImageSetupTest, ResourcesOfEveryDepthGiveTheSameColours) {
   const int width = 12, height = 5;
   std::vector<std::uint32_t> picture;
   const std::uint32_t inks[] = {0xFFFFFF, 0x0000FF, 0x00FF00, 0x123456, 0x000000, 0xABCDEF};
-  for (int i = 0; i < width * height; ++i) picture.push_back(inks[(i * 7 + i / width) % 6]);
+  for (int i = 0; i < width * height; ++i)
+    picture.push_back(inks[(i * 7 + i / width) % 6]);
   const std::vector<std::uint8_t> files[] = {MakeBmp(width, height, picture, 24),
                                              MakeBmp(width, height, picture, 8),
                                              MakeBmp(width, height, picture, 4)};

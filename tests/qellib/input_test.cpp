@@ -10,7 +10,8 @@ using platform::Key;
 class InputTest : public LibraryTest {
  protected:
   void Press(std::initializer_list<Key> keys) {
-    for (Key key : keys) platform::sim::set_key(key, true);
+    for (Key key : keys)
+      platform::sim::set_key(key, true);
   }
   void Joystick(std::uint32_t x, std::uint32_t y, std::uint32_t buttons = 0) {
     platform::JoystickState state;

@@ -36,7 +36,8 @@ class SoundTest : public LibraryTest {
 
   std::vector<std::string> Commands() const {
     std::vector<std::string> commands;
-    for (const auto& e : platform::sim::wave_log()) commands.push_back(e.file + " " + e.command);
+    for (const auto& e : platform::sim::wave_log())
+      commands.push_back(e.file + " " + e.command);
     return commands;
   }
 
@@ -115,7 +116,10 @@ TEST_F(SoundTest, DestroyingAChannelLeavesItsSoundPlayingDestroyingASoundClosesI
     channel.Play(&a, 0);
   }
   EXPECT_EQ(a.isPlay(), 1);
-  { QelSound b; b.GetFromFile("b.wav"); }
+  {
+    QelSound b;
+    b.GetFromFile("b.wav");
+  }
   EXPECT_EQ(Commands().back(), "b.wav close");
 }
 
