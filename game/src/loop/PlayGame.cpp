@@ -97,9 +97,12 @@ void PlayOneFrame(GameObjects& game, GameProgress& progress) {
   progress.player = PlayerPhysics(progress.player);
   DrawPlayer(progress.player, game.playerSprites);
   UpdateView(progress.player, frames);
+  // The banner goes over the view before the wait, so that it stands on the
+  // window for the whole frame; drawn after it, the next frame's view would
+  // cover it again at once and it would never be seen.
+  if (GameState == GameStateCleared) game.clearSprite.Draw();
   QelWait(FrameTime);
   if (GameState == GameStateCleared) {
-    game.clearSprite.Draw();
     ++progress.clearCountdown;
   } else {
     frames = static_cast<std::int16_t>(frames + 1);
