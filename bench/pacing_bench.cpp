@@ -25,7 +25,8 @@ void DoAFramesWork() {
   double x = 1.0;
   const Clock::time_point until = Clock::now() + std::chrono::microseconds(1000);
   while (Clock::now() < until) {
-    for (int i = 0; i < 1000; ++i) x = x * 1.0000001 + 0.000001;
+    for (int i = 0; i < 1000; ++i)
+      x = x * 1.0000001 + 0.000001;
   }
   g_sink = x;
 }

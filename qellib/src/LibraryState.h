@@ -14,11 +14,11 @@ struct QelLibraryState {
   std::uint32_t waitMark;           // frame pacing (QelWait)
   std::uint32_t waitNow;
   std::uint32_t waitPrev;
-  std::int32_t stickX;              // latest input results
+  std::int32_t stickX;  // latest input results
   std::int32_t stickY;
   std::int32_t buttons;
-  std::int32_t soundError;          // first failed sound command; sticky
-  _QelPS spriteRect;                // the rectangle a sprite is drawing to
+  std::int32_t soundError;  // first failed sound command; sticky
+  _QelPS spriteRect;        // the rectangle a sprite is drawing to
 };
 
 extern QelLibraryState LibraryState;

@@ -49,7 +49,9 @@ QelImage* QelImage::Set(_QelPS rect) {
   return MakePixelStore(*this) ? this : nullptr;
 }
 
-QelImage* QelImage::Set(short width, short height) { return Set(_QelPS{0, 0, height, width}); }
+QelImage* QelImage::Set(short width, short height) {
+  return Set(_QelPS{0, 0, height, width});
+}
 
 QelImage* QelImage::SetWindow(platform::Window* window) {
   LibraryState.window = window;
@@ -86,7 +88,9 @@ QelImage* QelImage::Get(const char* name) {
   return copied ? this : nullptr;
 }
 
-QelImage* QelImage::GetFromFile(const char*) { return nullptr; }
+QelImage* QelImage::GetFromFile(const char*) {
+  return nullptr;
+}
 
 void QelImage::Clear(short r, short g, short b) {
   platform::fill_rect(dc, ps.x, ps.y, ps.x + ps.width, ps.y + ps.height, ColourOf(r, g, b));

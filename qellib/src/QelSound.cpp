@@ -12,7 +12,9 @@ constexpr int NotOpen = -1;
 const char WaveDevice[] = "waveaudio";
 
 // The error that switched sound off, or 0.
-int StickyError() { return LibraryState.soundError; }
+int StickyError() {
+  return LibraryState.soundError;
+}
 
 // Stores a command's result: a failure switches sound off for good.
 int Remember(int result) {

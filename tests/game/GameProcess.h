@@ -23,8 +23,8 @@ inline int RunProgram(std::span<const platform::Resource> resources = KelvroReso
 }
 
 struct ChildOutcome {
-  bool exited = false;   // false: killed by a signal, e.g. the alarm of a hang
-  int status = -1;       // exit status, or the signal's number
+  bool exited = false;  // false: killed by a signal, e.g. the alarm of a hang
+  int status = -1;      // exit status, or the signal's number
 };
 
 // Forks; the child runs `script` (scheduling input) and the program, and

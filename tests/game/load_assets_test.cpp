@@ -79,12 +79,12 @@ TEST(LoadAssetsTest, AMissingBitmapStopsTheListAndLeavesTheRestUntouched) {
         const std::vector<platform::Resource> table = ResourcesWithout("BMP131");
         platform::Window* window = GameLikeWindow(table);
         CHECK_OR_EXIT(1, LoadAssets(window) == 1);
-        CHECK_OR_EXIT(2, HudImage.dc != nullptr);      // the step before it ran
-        CHECK_OR_EXIT(3, ClearImage.dc == nullptr);    // the steps after it did not
+        CHECK_OR_EXIT(2, HudImage.dc != nullptr);    // the step before it ran
+        CHECK_OR_EXIT(3, ClearImage.dc == nullptr);  // the steps after it did not
         CHECK_OR_EXIT(4, GameOverImage.dc == nullptr);
         CHECK_OR_EXIT(5, EndingImage.dc == nullptr);
         CHECK_OR_EXIT(6, ViewSprite.srcImage == nullptr && HudSprite.eraseImage == nullptr);
-        CHECK_OR_EXIT(7, HudImage.bits[0] == 0);        // not filled white
+        CHECK_OR_EXIT(7, HudImage.bits[0] == 0);  // not filled white
         CHECK_OR_EXIT(8, EffectSounds[0].wDeviceID == 0);
         std::_Exit(0);
       },

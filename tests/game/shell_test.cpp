@@ -30,7 +30,8 @@ TEST(ShellTest, ClosingTheWindowEndsTheProgramPromptlyWithStatusZero) {
 
 TEST(ShellTest, EscapeOnTheTitleEndsTheProgramWithStatusZero) {
   const ChildOutcome outcome = RunProgramInChild([] {
-    platform::sim::schedule(kOnTheTitle, [] { platform::sim::set_key(platform::Key::escape, true); });
+    platform::sim::schedule(kOnTheTitle,
+                            [] { platform::sim::set_key(platform::Key::escape, true); });
     platform::sim::schedule(kOnTheTitle + 100, [] { std::_Exit(11); });
   });
   EXPECT_TRUE(outcome.exited);
@@ -63,8 +64,10 @@ TEST(ShellTest, CloseAndEscapeTogetherNeverHang) {
           });
         },
         10);
-    if (!outcome.exited) ++hangs;
-    else if (outcome.status != 0) ++failures;
+    if (!outcome.exited)
+      ++hangs;
+    else if (outcome.status != 0)
+      ++failures;
   }
   EXPECT_EQ(hangs, 0);
   EXPECT_EQ(failures, 0);

@@ -21,9 +21,12 @@ TEST_F(SimClockTest, OnlySleepingMovesTheClock) {
 
 TEST_F(SimClockTest, ActionsRunInTimeOrderThenInOrderOfScheduling) {
   std::vector<std::string> ran;
-  platform::sim::schedule(30, [&] { ran.push_back("b@" + std::to_string(platform::sim::elapsed_ms())); });
-  platform::sim::schedule(10, [&] { ran.push_back("a@" + std::to_string(platform::sim::elapsed_ms())); });
-  platform::sim::schedule(30, [&] { ran.push_back("c@" + std::to_string(platform::sim::elapsed_ms())); });
+  platform::sim::schedule(
+      30, [&] { ran.push_back("b@" + std::to_string(platform::sim::elapsed_ms())); });
+  platform::sim::schedule(
+      10, [&] { ran.push_back("a@" + std::to_string(platform::sim::elapsed_ms())); });
+  platform::sim::schedule(
+      30, [&] { ran.push_back("c@" + std::to_string(platform::sim::elapsed_ms())); });
   platform::sim::schedule(90, [&] { ran.push_back("late"); });
   platform::sleep_ms(50);
   EXPECT_EQ(ran, (std::vector<std::string>{"a@10", "b@30", "c@30"}));

@@ -1,12 +1,14 @@
+#include "platform/thread.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 
-#include "platform/thread.h"
-
 namespace {
 
-int ReturnsArgument(void* argument) { return *static_cast<int*>(argument); }
+int ReturnsArgument(void* argument) {
+  return *static_cast<int*>(argument);
+}
 
 TEST(ThreadTest, RunsAndReportsItsResultAndWaitsAreRepeatable) {
   int value = 42;

@@ -1,6 +1,8 @@
 // The wave player's bookkeeping on the simulated desktop: finding files,
 // refusing what cannot play, and playing for the file's real duration.
 
+#include "platform/wave.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,7 +14,6 @@
 #include "SimFixture.h"
 #include "WaveFiles.h"
 #include "platform/clock.h"
-#include "platform/wave.h"
 
 namespace {
 
@@ -67,7 +68,8 @@ TEST_F(WaveTest, OpensPlaysForItsDurationAndCloses) {
   EXPECT_EQ(platform::wave_play(device), platform::kWaveBadDevice);
 
   std::vector<std::string> commands;
-  for (const auto& event : platform::sim::wave_log()) commands.push_back(event.command);
+  for (const auto& event : platform::sim::wave_log())
+    commands.push_back(event.command);
   EXPECT_EQ(commands, (std::vector<std::string>{"open", "play", "play", "stop", "close"}));
   EXPECT_EQ(platform::sim::wave_log()[1].time_ms, 0u);
   EXPECT_EQ(platform::sim::wave_log()[2].time_ms, 250u);

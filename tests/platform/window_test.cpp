@@ -63,7 +63,8 @@ TEST_F(WindowTest, CloseDestroysThroughTheDefaultProcedureAndEndsTheLoop) {
   platform::Window* window = MakeWindow(Recording);
   platform::post_message(window, Message::close, 0, 0);
   platform::QueuedMessage message;
-  while (platform::get_message(&message)) platform::dispatch_message(message);
+  while (platform::get_message(&message))
+    platform::dispatch_message(message);
   EXPECT_EQ(message.message, Message::quit);
   EXPECT_EQ(message.wparam, 7u);
   EXPECT_FALSE(platform::is_window(window));
@@ -78,7 +79,8 @@ TEST_F(WindowTest, SendFromAnotherThreadReturnsTheResultOnceHandled) {
     platform::post_quit(0);
   });
   platform::QueuedMessage message;
-  while (platform::get_message(&message)) platform::dispatch_message(message);
+  while (platform::get_message(&message))
+    platform::dispatch_message(message);
   sender.join();
   EXPECT_EQ(result, 42);
 }
@@ -88,7 +90,8 @@ TEST_F(WindowTest, SendsThatCouldNeverBeAnsweredReturnAtOnce) {
   // The loop has ended: nobody will ever read the queue again.
   platform::post_quit(0);
   platform::QueuedMessage message;
-  while (platform::get_message(&message)) platform::dispatch_message(message);
+  while (platform::get_message(&message))
+    platform::dispatch_message(message);
   std::thread late([&] { EXPECT_EQ(platform::send_message(window, Message::command, 1, 0), 0); });
   late.join();
 
@@ -107,7 +110,8 @@ platform::Thread g_worker;
 std::atomic<bool> g_worker_may_send{false};
 
 int SendToDyingWindow(void* window) {
-  while (!g_worker_may_send) std::this_thread::yield();
+  while (!g_worker_may_send)
+    std::this_thread::yield();
   platform::send_message(static_cast<platform::Window*>(window), Message::command, 1, 0);
   return 0;
 }
@@ -129,7 +133,8 @@ TEST_F(WindowTest, SendToAWindowWaitingForTheSenderDoesNotHang) {
   g_worker = platform::Thread::start(SendToDyingWindow, window);
   platform::post_message(window, Message::close, 0, 0);
   platform::QueuedMessage message;
-  while (platform::get_message(&message)) platform::dispatch_message(message);
+  while (platform::get_message(&message))
+    platform::dispatch_message(message);
   EXPECT_TRUE(g_worker.wait());
 }
 

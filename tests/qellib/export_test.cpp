@@ -64,7 +64,9 @@ std::set<std::string> DynamicSymbols(const std::string& options, const std::stri
   return symbols;
 }
 
-bool IsLibraryName(const std::string& name) { return name.rfind("Qel", 0) == 0; }
+bool IsLibraryName(const std::string& name) {
+  return name.rfind("Qel", 0) == 0;
+}
 
 TEST(ExportListTest, TheListHasItsThirtyFiveNumberedEntries) {
   const ExportList list = ReadExportList();

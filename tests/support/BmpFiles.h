@@ -18,7 +18,8 @@ inline std::vector<std::uint8_t> MakeBmp(int width, int height,
   };
   std::vector<int> indexes;
   if (depth < 24) {
-    for (std::uint32_t colour : colours) indexes.push_back(index_of(colour));
+    for (std::uint32_t colour : colours)
+      indexes.push_back(index_of(colour));
   }
   const int row_bytes = ((width * depth + 31) / 32) * 4;
   const int palette_bytes = depth < 24 ? (1 << depth) * 4 : 0;

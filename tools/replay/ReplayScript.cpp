@@ -31,7 +31,8 @@ std::optional<platform::Key> ParseKey(const std::string& word) {
 bool IsSafeShotName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   for (char c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.') return false;
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.')
+      return false;
   }
   return true;
 }

@@ -61,7 +61,15 @@ struct GlyphSpritesAtExit {
 
 }  // namespace
 
-QelSprite& DigitSprite() { return DigitSpriteStorage.Get(); }
-QelSprite& CharSprite() { return CharSpriteStorage.Get(); }
-bool DigitSpriteBuilt() { return DigitSpriteStorage.Built(); }
-bool CharSpriteBuilt() { return CharSpriteStorage.Built(); }
+QelSprite& DigitSprite() {
+  return DigitSpriteStorage.Get();
+}
+QelSprite& CharSprite() {
+  return CharSpriteStorage.Get();
+}
+bool DigitSpriteBuilt() {
+  return DigitSpriteStorage.Built();
+}
+bool CharSpriteBuilt() {
+  return CharSpriteStorage.Built();
+}

@@ -18,9 +18,9 @@ extern QelImage GameOverImage;    // "BMP133": the game-over banner
 extern QelImage EndingImage;      // 640 x 460: the ending's text sheet
 extern QelImage ScreenImage;      // the window's client area
 
-extern QelSprite HudSprite;       // HudImage into WorldImage at the view's corner
-extern QelSprite ViewSprite;      // the 640 x 460 view of WorldImage onto the window
-extern QelSprite RestoreSprite;   // all of StageImage over WorldImage
+extern QelSprite HudSprite;      // HudImage into WorldImage at the view's corner
+extern QelSprite ViewSprite;     // the 640 x 460 view of WorldImage onto the window
+extern QelSprite RestoreSprite;  // all of StageImage over WorldImage
 
 extern QelSoundChannel EffectChannel;
 extern QelSoundChannel MusicChannel;

@@ -49,7 +49,9 @@ struct GameProgress {
 
 // A window that is closing cannot be seen any more: the game ends at the
 // next point where Escape would end it, rather than playing on unseen.
-bool WindowClosing() { return QuitRequest == QuitWindowClosing; }
+bool WindowClosing() {
+  return QuitRequest == QuitWindowClosing;
+}
 
 void SetUpGameObjects(GameObjects& game) {
   game.stageLabelSprite.Set(QelDrawTrans, &StageLabelImage, nullptr, &WorldImage, 1.0f, 0);

@@ -3,9 +3,12 @@
 #include "assets/SharedObjects.h"
 #include "font/DrawGlyphs.h"
 #include "loop/Pause.h"
+#include "screens/TiledBackground.h"
 #include "shell/QuitRequest.h"
 
 namespace {
+
+const _QelPS BackgroundTile = {32, 0, 32, 32};  // the hook ball on white
 
 constexpr std::int16_t ScrollSteps = 480;  // a multiple of the 32-pixel tile
 constexpr unsigned int StepTime = 30;
@@ -26,24 +29,14 @@ struct EndingObjects {
 };
 
 // A closing window ends the screen: nobody could press fire any more.
-bool WindowClosing() { return QuitRequest == QuitWindowClosing; }
+bool WindowClosing() {
+  return QuitRequest == QuitWindowClosing;
+}
 
 // Waits until no button at all is held, looking again every millisecond.
 void WaitForRelease() {
-  while (QelGetButton(0) != 0 && !WindowClosing()) Pause(1);
-}
-
-void PaintBackground() {
-  const _QelPS hookBallTile = {32, 0, 32, 32};
-  for (std::int16_t row = 0; row < 30; ++row) {
-    for (std::int16_t column = 0; column < 20; ++column) {
-      const _QelPS place = {static_cast<std::int16_t>(32 * row),
-                            static_cast<std::int16_t>(32 * column), 32, 32};
-      TileSheet.Draw(QelDrawCopy, hookBallTile, &StageImage, place, 1.0f, 0);
-    }
-  }
-  const _QelPS leftHalf = {0, 0, 960, 640};
-  StageImage.Draw(QelDrawCopy, leftHalf, &WorldImage, leftHalf, 1.0f, 0);
+  while (QelGetButton(0) != 0 && !WindowClosing())
+    Pause(1);
 }
 
 void SetUpSprites(EndingObjects& ending) {
@@ -127,11 +120,12 @@ void ShowEnding(const std::int16_t stageTimes[6]) {
   ending.endingMusic.GetFromFile("1.wav");
   MusicChannel.Play(&ending.endingMusic, 1);
   EndingImage.Clear(255, 255, 255);
-  PaintBackground();
+  PaintTiledBackground(BackgroundTile);
   WriteTextSheet(ending, stageTimes);
   bool done = false;
   while (!done) {
-    for (std::int16_t j = 0; j < ScrollSteps && !done; ++j) done = ScrollStep(ending, j);
+    for (std::int16_t j = 0; j < ScrollSteps && !done; ++j)
+      done = ScrollStep(ending, j);
   }
   WaitForRelease();
   MusicChannel.Stop();

@@ -4,11 +4,14 @@
 #include "screens/TitleScreen.h"
 
 #include "assets/SharedObjects.h"
+#include "screens/TiledBackground.h"
 #include "shell/QuitRequest.h"
 
 namespace {
 
-constexpr std::int16_t RunFrames = 480;       // a multiple of the 32-pixel tile
+const _QelPS BackgroundTile = {0, 32, 32, 32};  // the open-cell tile of the stages
+
+constexpr std::int16_t RunFrames = 480;        // a multiple of the 32-pixel tile
 constexpr std::int16_t FirstEntryDelay = 580;  // frames before the logo's fade
 constexpr float FadeStep = 0.01f;
 constexpr unsigned int FrameTime = 30;
@@ -29,19 +32,6 @@ struct TitleState {
   bool done = false;
 };
 
-void PaintBackground() {
-  const _QelPS openTile = {0, 32, 32, 32};
-  for (std::int16_t row = 0; row < 30; ++row) {
-    for (std::int16_t column = 0; column < 20; ++column) {
-      const _QelPS place = {static_cast<std::int16_t>(32 * row),
-                            static_cast<std::int16_t>(32 * column), 32, 32};
-      TileSheet.Draw(QelDrawCopy, openTile, &StageImage, place, 1.0f, 0);
-    }
-  }
-  const _QelPS leftHalf = {0, 0, 960, 640};
-  StageImage.Draw(QelDrawCopy, leftHalf, &WorldImage, leftHalf, 1.0f, 0);
-}
-
 void SetUp(TitleObjects& title, TitleState& state, int firstTime) {
   title.openingTune.GetFromFile("2.wav");
   title.titleTune.GetFromFile("3.wav");
@@ -52,7 +42,7 @@ void SetUp(TitleObjects& title, TitleState& state, int firstTime) {
     MusicChannel.Play(&title.titleTune, 0);
     state.delay = FirstEntryDelay;
   }
-  PaintBackground();
+  PaintTiledBackground(BackgroundTile);
   title.logoSprite.Set(QelDrawBlend, &TitleLogoImage, nullptr, &WorldImage, 1.0f, 0);
   title.logoSprite.eraseImage = &StageImage;
   title.viewSprite.Set(QelDrawCopy, &WorldImage, nullptr, &ScreenImage, 1.0f, 0);
@@ -94,7 +84,9 @@ void RunFrame(TitleObjects& title, TitleState& state, std::int16_t i) {
   QelWait(FrameTime);
 }
 
-bool Stopping(const TitleState& state) { return state.done || QuitRequest != QuitRunning; }
+bool Stopping(const TitleState& state) {
+  return state.done || QuitRequest != QuitRunning;
+}
 
 }  // namespace
 
@@ -103,7 +95,8 @@ void RunTitleScreen(int firstTime) {
   TitleState state;
   SetUp(title, state, firstTime);
   while (!Stopping(state)) {
-    for (std::int16_t i = 0; i < RunFrames && !Stopping(state); ++i) RunFrame(title, state, i);
+    for (std::int16_t i = 0; i < RunFrames && !Stopping(state); ++i)
+      RunFrame(title, state, i);
   }
   MusicChannel.Stop();
 }

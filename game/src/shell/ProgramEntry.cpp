@@ -5,8 +5,8 @@
 #include "shell/GameThread.h"
 #include "shell/GameWindow.h"
 
-int ProgramEntry(platform::Instance* instance, platform::Instance* previousInstance,
-                 const char*, platform::ShowCommand showCommand) {
+int ProgramEntry(platform::Instance* instance, platform::Instance* previousInstance, const char*,
+                 platform::ShowCommand showCommand) {
   if (!previousInstance && !RegisterGameWindowClass(instance)) return 0;
   platform::Window* window = CreateGameWindow(instance);
   if (!window) {

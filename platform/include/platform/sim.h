@@ -64,9 +64,9 @@ std::uint64_t present_count();
 // --- The wave player ---------------------------------------------------------
 // A sound "plays" for its file's real duration in virtual time.
 struct WaveEvent {
-  std::uint32_t time_ms;   // elapsed virtual time
-  std::string file;        // the name the sound was opened with
-  std::string command;     // "open", "play", "stop" or "close"
+  std::uint32_t time_ms;  // elapsed virtual time
+  std::string file;       // the name the sound was opened with
+  std::string command;    // "open", "play", "stop" or "close"
 };
 std::vector<WaveEvent> wave_log();
 

@@ -15,19 +15,18 @@ namespace platform {
 // Results: 0 for success, otherwise one of these. Each cause has its own code.
 enum WaveResult : int {
   kWaveOk = 0,
-  kWaveFileMissing = 275,      // no such file here or in the sound folder
-  kWaveNotWaveFile = 276,      // not RIFF/WAVE PCM, or damaged
-  kWaveNoAudioDevice = 277,    // there is no audio output to play on
-  kWaveAliasInUse = 289,       // another open sound already has this alias
-  kWaveBadDevice = 257,        // the device number is not an open sound
-  kWaveBadDeviceType = 266,    // the device type is not "waveaudio"
-  kWaveOutOfVoices = 258,      // too many sounds open at once
+  kWaveFileMissing = 275,    // no such file here or in the sound folder
+  kWaveNotWaveFile = 276,    // not RIFF/WAVE PCM, or damaged
+  kWaveNoAudioDevice = 277,  // there is no audio output to play on
+  kWaveAliasInUse = 289,     // another open sound already has this alias
+  kWaveBadDevice = 257,      // the device number is not an open sound
+  kWaveBadDeviceType = 266,  // the device type is not "waveaudio"
+  kWaveOutOfVoices = 258,    // too many sounds open at once
 };
 
 // Opens `file` under `alias`; on success writes its device number (never 0)
 // to *device.
-int wave_open(const char* device_type, const char* file, const char* alias,
-              std::uint32_t* device);
+int wave_open(const char* device_type, const char* file, const char* alias, std::uint32_t* device);
 
 // Plays the sound from its beginning, also when it is playing already.
 int wave_play(std::uint32_t device);

@@ -16,16 +16,16 @@ class Window;
 // What a window procedure is told.
 enum class Message : std::uint32_t {
   none = 0,
-  create = 1,    // from inside create_window, before it returns
-  destroy = 2,   // from inside destroy_window, or sent by another thread
-  close = 3,     // the user or the window manager asks the window to close
+  create = 1,   // from inside create_window, before it returns
+  destroy = 2,  // from inside destroy_window, or sent by another thread
+  close = 3,    // the user or the window manager asks the window to close
   command = 4,
-  quit = 5,      // ends the message loop; never dispatched
+  quit = 5,  // ends the message loop; never dispatched
 };
 
 using MessageResult = std::intptr_t;
-using WindowProcedure = MessageResult (*)(Window* window, Message message,
-                                          std::uintptr_t wparam, std::intptr_t lparam);
+using WindowProcedure = MessageResult (*)(Window* window, Message message, std::uintptr_t wparam,
+                                          std::intptr_t lparam);
 
 enum class Cursor { none, arrow };
 
@@ -39,9 +39,9 @@ struct WindowClass {
   int class_extra_bytes = 0;
   int window_extra_bytes = 0;
   Instance* instance = nullptr;
-  const void* icon = nullptr;   // unused: windows show no icon of their own
+  const void* icon = nullptr;  // unused: windows show no icon of their own
   Cursor cursor = Cursor::none;
-  Colour background = kWhite;   // the client area shows this until drawn into
+  Colour background = kWhite;  // the client area shows this until drawn into
   const char* menu_name = nullptr;
   const char* class_name = nullptr;  // raw bytes, compared and kept unchanged
 };
@@ -65,7 +65,7 @@ struct WindowParams {
   std::uint32_t style = 0;
   int x = 0;
   int y = 0;
-  int width = 0;    // outer size, caption included
+  int width = 0;  // outer size, caption included
   int height = 0;
   Window* parent = nullptr;
   Instance* instance = nullptr;

@@ -20,7 +20,9 @@ struct Selection {
 // program's own process-wide objects, which may still close sounds.
 Selection g_selection;
 
-Selection& selection() { return g_selection; }
+Selection& selection() {
+  return g_selection;
+}
 
 }  // namespace
 
@@ -34,11 +36,15 @@ void use_backend(Backend backend) {
   chosen.impl = backend == Backend::sdl ? detail::make_sdl_backend() : detail::make_sim_backend();
 }
 
-Backend current_backend() { return selection().kind; }
+Backend current_backend() {
+  return selection().kind;
+}
 
 namespace detail {
 
-BackendImpl* selected_backend() { return selection().impl.get(); }
+BackendImpl* selected_backend() {
+  return selection().impl.get();
+}
 
 BackendImpl& backend() {
   BackendImpl* impl = selection().impl.get();

@@ -19,9 +19,9 @@ class MessageQueue;
 
 // A wave file the common layer has found and checked (see wave_file.h).
 struct VoiceSource {
-  std::string name;          // the name the sound was opened with
-  std::string path;          // where the file was found
-  std::uint32_t duration_ms; // length of its samples
+  std::string name;           // the name the sound was opened with
+  std::string path;           // where the file was found
+  std::uint32_t duration_ms;  // length of its samples
 };
 
 class BackendImpl {

@@ -12,8 +12,10 @@ class DrawContext;
 // The object behind a Bitmap handle. Pixels follow the layout of bitmap.h.
 class Bitmap {
  public:
-  Bitmap(int width, int height) : width_(width), height_(height),
-      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3) {}
+  Bitmap(int width, int height)
+      : width_(width),
+        height_(height),
+        pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3) {}
 
   int width() const { return width_; }
   int height() const { return height_; }

@@ -4,8 +4,12 @@
 
 namespace platform {
 
-std::uint32_t tick_count() { return detail::backend().ticks(); }
+std::uint32_t tick_count() {
+  return detail::backend().ticks();
+}
 
-void sleep_ms(std::uint32_t milliseconds) { detail::backend().sleep(milliseconds); }
+void sleep_ms(std::uint32_t milliseconds) {
+  detail::backend().sleep(milliseconds);
+}
 
 }  // namespace platform

@@ -4,7 +4,9 @@
 
 namespace platform {
 
-bool key_down(Key key) { return detail::backend().key_down(key); }
+bool key_down(Key key) {
+  return detail::backend().key_down(key);
+}
 
 int read_joystick(unsigned index, JoystickState* state) {
   if (!state) return kJoystickBadIndex;

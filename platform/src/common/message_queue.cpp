@@ -13,7 +13,9 @@ void wake_backend() {
 
 }  // namespace
 
-void MessageQueue::changed_locked() { changed_.notify_all(); }
+void MessageQueue::changed_locked() {
+  changed_.notify_all();
+}
 
 void MessageQueue::post(const QueuedMessage& message) {
   {
@@ -134,6 +136,8 @@ namespace {
 MessageQueue g_queue;
 }  // namespace
 
-MessageQueue& message_queue() { return g_queue; }
+MessageQueue& message_queue() {
+  return g_queue;
+}
 
 }  // namespace platform::detail

@@ -26,7 +26,9 @@ Thread& Thread::operator=(Thread&& other) noexcept {
   return *this;
 }
 
-Thread::~Thread() { wait(); }
+Thread::~Thread() {
+  wait();
+}
 
 Thread Thread::start(Routine routine, void* argument) {
   Thread started;
@@ -45,7 +47,9 @@ Thread Thread::start(Routine routine, void* argument) {
   return started;
 }
 
-bool Thread::started() const { return state_ != nullptr; }
+bool Thread::started() const {
+  return state_ != nullptr;
+}
 
 bool Thread::wait() {
   if (!state_) return true;
@@ -59,6 +63,8 @@ bool Thread::wait() {
   return true;
 }
 
-int Thread::exit_code() const { return state_ && state_->finished ? state_->exit_code.load() : 0; }
+int Thread::exit_code() const {
+  return state_ && state_->finished ? state_->exit_code.load() : 0;
+}
 
 }  // namespace platform

@@ -48,8 +48,7 @@ int with_voice(std::uint32_t device, Command command) {
 
 }  // namespace
 
-int wave_open(const char* device_type, const char* file, const char* alias,
-              std::uint32_t* device) {
+int wave_open(const char* device_type, const char* file, const char* alias, std::uint32_t* device) {
   if (!device_type || std::strcmp(device_type, "waveaudio") != 0) return kWaveBadDeviceType;
   if (!file || !device) return kWaveFileMissing;
   const std::string alias_name = alias ? alias : file;
@@ -69,7 +68,8 @@ int wave_open(const char* device_type, const char* file, const char* alias,
 }
 
 int wave_play(std::uint32_t device) {
-  return with_voice(device, [](std::uint32_t voice) { return detail::backend().play_voice(voice); });
+  return with_voice(device,
+                    [](std::uint32_t voice) { return detail::backend().play_voice(voice); });
 }
 
 int wave_is_playing(std::uint32_t device, int* playing) {
@@ -80,7 +80,8 @@ int wave_is_playing(std::uint32_t device, int* playing) {
 }
 
 int wave_stop(std::uint32_t device) {
-  return with_voice(device, [](std::uint32_t voice) { return detail::backend().stop_voice(voice); });
+  return with_voice(device,
+                    [](std::uint32_t voice) { return detail::backend().stop_voice(voice); });
 }
 
 int wave_close(std::uint32_t device) {

@@ -39,8 +39,8 @@ bool read_format_chunk(std::span<const std::uint8_t> chunk, WaveFormat& format) 
 std::uint32_t duration_of(const WaveFormat& format) {
   const std::uint64_t bytes_per_second =
       std::uint64_t{format.sample_rate} * format.channels * (format.bits_per_sample / 8);
-  return static_cast<std::uint32_t>((std::uint64_t{format.data_bytes} * 1000 + bytes_per_second - 1) /
-                                    bytes_per_second);
+  return static_cast<std::uint32_t>(
+      (std::uint64_t{format.data_bytes} * 1000 + bytes_per_second - 1) / bytes_per_second);
 }
 
 }  // namespace

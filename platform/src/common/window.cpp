@@ -13,13 +13,16 @@
 namespace platform {
 namespace {
 
-bool on_owner_thread(const Window* window) { return window->owner == std::this_thread::get_id(); }
+bool on_owner_thread(const Window* window) {
+  return window->owner == std::this_thread::get_id();
+}
 
 void fill_with_background(Window& window) {
   std::uint8_t* byte = window.screen->bits();
   const std::uint8_t bgr[3] = {blue_of(window.background), green_of(window.background),
                                red_of(window.background)};
-  for (std::size_t i = 0; i < window.screen->byte_count(); ++i) byte[i] = bgr[i % 3];
+  for (std::size_t i = 0; i < window.screen->byte_count(); ++i)
+    byte[i] = bgr[i % 3];
 }
 
 Window* fail(std::string why) {
@@ -74,11 +77,17 @@ void update_window(Window* window) {
   if (is_window(window)) detail::backend().screen_changed(*window);
 }
 
-BitmapSize client_size(const Window* window) { return window ? window->client : BitmapSize{}; }
+BitmapSize client_size(const Window* window) {
+  return window ? window->client : BitmapSize{};
+}
 
-Instance* window_instance(const Window* window) { return window ? window->instance : nullptr; }
+Instance* window_instance(const Window* window) {
+  return window ? window->instance : nullptr;
+}
 
-bool is_window(const Window* window) { return window && window->alive; }
+bool is_window(const Window* window) {
+  return window && window->alive;
+}
 
 bool destroy_window(Window* window) {
   if (!is_window(window) || !on_owner_thread(window)) return false;
@@ -125,8 +134,7 @@ void translate_message(const QueuedMessage&) {}
 
 MessageResult dispatch_message(const QueuedMessage& message) {
   if (!is_window(message.window)) return 0;
-  return message.window->procedure(message.window, message.message, message.wparam,
-                                   message.lparam);
+  return message.window->procedure(message.window, message.message, message.wparam, message.lparam);
 }
 
 MessageResult send_message(Window* window, Message message, std::uintptr_t wparam,
@@ -146,13 +154,19 @@ bool post_message(Window* window, Message message, std::uintptr_t wparam, std::i
   return true;
 }
 
-void post_quit(int exit_code) { detail::message_queue().post_quit(exit_code); }
+void post_quit(int exit_code) {
+  detail::message_queue().post_quit(exit_code);
+}
 
 namespace detail {
 
-Bitmap* window_screen(Window* window) { return window ? window->screen : nullptr; }
+Bitmap* window_screen(Window* window) {
+  return window ? window->screen : nullptr;
+}
 
-std::mutex& window_screen_lock(Window* window) { return window->screen_lock; }
+std::mutex& window_screen_lock(Window* window) {
+  return window->screen_lock;
+}
 
 void window_screen_changed(Window* window) {
   if (window) backend().screen_changed(*window);

@@ -22,14 +22,14 @@ class Window {
   std::uint32_t style = 0;
   int x = 0;
   int y = 0;
-  BitmapSize client;          // fixed at creation
+  BitmapSize client;  // fixed at creation
   Colour background = kWhite;
 
   // The client area's pixels, in the layout of bitmap.h, guarded by screen_lock.
   Bitmap* screen = nullptr;
   std::mutex screen_lock;
 
-  std::thread::id owner;      // the thread whose message loop serves the window
+  std::thread::id owner;  // the thread whose message loop serves the window
   std::atomic<bool> alive{false};
   std::atomic<bool> destroying{false};  // from the start of destroy_window on
 

@@ -42,11 +42,15 @@ bool register_class(const WindowClass& window_class) {
   return true;
 }
 
-const char* last_error() { return t_last_error.c_str(); }
+const char* last_error() {
+  return t_last_error.c_str();
+}
 
 namespace detail {
 
-void set_last_error(std::string message) { t_last_error = std::move(message); }
+void set_last_error(std::string message) {
+  t_last_error = std::move(message);
+}
 
 const WindowClass* find_class(const std::string& name) {
   std::lock_guard lock(g_registry.mutex);
@@ -68,7 +72,8 @@ Window* newest_window() {
 void forget_windows() {
   std::lock_guard lock(g_registry.mutex);
   g_registry.classes.clear();
-  for (auto& window : g_registry.windows) window->alive = false;
+  for (auto& window : g_registry.windows)
+    window->alive = false;
 }
 
 }  // namespace detail

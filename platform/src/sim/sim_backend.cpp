@@ -143,6 +143,8 @@ SimWorld& sim_world() {
   return *g_world;
 }
 
-std::unique_ptr<BackendImpl> make_sim_backend() { return std::make_unique<SimBackend>(); }
+std::unique_ptr<BackendImpl> make_sim_backend() {
+  return std::make_unique<SimBackend>();
+}
 
 }  // namespace platform::detail

@@ -18,7 +18,9 @@ void forget_sounds();
 namespace sim {
 namespace {
 
-detail::SimWorld& world() { return detail::sim_world(); }
+detail::SimWorld& world() {
+  return detail::sim_world();
+}
 
 Window* live_main_window() {
   Window* window = main_window();
@@ -35,17 +37,25 @@ bool window_thread_settled(std::uint64_t waits_before) {
 
 }  // namespace
 
-std::uint32_t elapsed_ms() { return world().clock.elapsed(); }
+std::uint32_t elapsed_ms() {
+  return world().clock.elapsed();
+}
 
-void set_ticks(std::uint32_t ticks) { world().clock.set_ticks(ticks); }
+void set_ticks(std::uint32_t ticks) {
+  world().clock.set_ticks(ticks);
+}
 
 void schedule(std::uint32_t at_ms, std::function<void()> action) {
   world().clock.schedule(at_ms, std::move(action));
 }
 
-void set_key(Key key, bool down) { world().keys[static_cast<std::size_t>(key)] = down; }
+void set_key(Key key, bool down) {
+  world().keys[static_cast<std::size_t>(key)] = down;
+}
 
-void set_focus(bool focused) { world().focused = focused; }
+void set_focus(bool focused) {
+  world().focused = focused;
+}
 
 void plug_joystick(const JoystickState& state) {
   std::lock_guard lock(world().joystick_mutex);
@@ -57,7 +67,9 @@ void unplug_joystick() {
   world().joystick.reset();
 }
 
-Window* main_window() { return detail::newest_window(); }
+Window* main_window() {
+  return detail::newest_window();
+}
 
 void request_close() {
   Window* window = live_main_window();
@@ -70,9 +82,8 @@ void request_close() {
   lock.lock();
   // A window thread that never comes back is a bug in the program under
   // test; give up after a while rather than hang the test run.
-  const bool settled = w.window_changed.wait_for(lock, std::chrono::seconds(10), [&] {
-    return window_thread_settled(waits_before);
-  });
+  const bool settled = w.window_changed.wait_for(
+      lock, std::chrono::seconds(10), [&] { return window_thread_settled(waits_before); });
   if (!settled) std::fprintf(stderr, "sim: the window thread did not settle after a close\n");
 }
 
@@ -105,7 +116,9 @@ Colour screen_pixel(int x, int y) {
   return make_colour(pixel[2], pixel[1], pixel[0]);
 }
 
-std::uint64_t present_count() { return world().presents; }
+std::uint64_t present_count() {
+  return world().presents;
+}
 
 std::vector<WaveEvent> wave_log() {
   std::lock_guard lock(world().sound_mutex);

@@ -27,7 +27,8 @@ void SimWorld::log_wave(const SimVoice& voice, const char* command) {
 
 void SimWorld::reset() {
   clock.reset(sim::kStartTicks);
-  for (auto& key : keys) key = false;
+  for (auto& key : keys)
+    key = false;
   focused = true;
   {
     std::lock_guard lock(joystick_mutex);
