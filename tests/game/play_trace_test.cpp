@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -105,7 +106,10 @@ std::vector<std::string> LinesOf(const std::string& path) {
 
 // Runs the trace program with `arguments` and `input` on its standard input.
 TraceRun RunTrace(const std::string& arguments, const std::string& input) {
-  const std::string base = testing::TempDir() + "kelvro-trace-test";
+  // Each run its own files: ctest runs the cases of this program side by side.
+  static int runs = 0;
+  const std::string base = testing::TempDir() + "kelvro-trace-test-" + std::to_string(::getpid()) +
+                           "-" + std::to_string(++runs);
   std::ofstream(base + ".in") << input;
   const std::string command = std::string(KELVRO_TRACE_PROGRAM) + " " + arguments + " < " + base +
                               ".in > " + base + ".out 2> " + base + ".err";
@@ -116,6 +120,8 @@ TraceRun RunTrace(const std::string& arguments, const std::string& input) {
   const std::vector<std::string> err = LinesOf(base + ".err");
   for (const std::string& line : err)
     run.err += line + "\n";
+  for (const char* suffix : {".in", ".out", ".err"})
+    std::remove((base + suffix).c_str());
   return run;
 }
 
