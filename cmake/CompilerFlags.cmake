@@ -10,4 +10,6 @@ add_compile_options(
 if(KELVRO_SANITIZE)
   add_compile_options(-fsanitize=${KELVRO_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${KELVRO_SANITIZE})
+  # Tests that repeat a whole program many times repeat it less often here.
+  add_compile_definitions(KELVRO_SANITIZED=1)
 endif()

@@ -30,13 +30,16 @@ struct ChildOutcome {
 // Forks; the child runs `script` (scheduling input) and the program, and
 // ends with the program's status. A child still running after
 // `seconds_allowed` of real time is killed, which shows as a signal.
+// `report`, when given, turns the program's status into the child's.
 inline ChildOutcome RunProgramInChild(const std::function<void()>& script,
-                                      unsigned seconds_allowed = 20) {
+                                      unsigned seconds_allowed = 20,
+                                      const std::function<int(int)>& report = nullptr) {
   const pid_t child = fork();
   if (child == 0) {
     alarm(seconds_allowed);
     script();
-    std::_Exit(RunProgram());
+    const int status = RunProgram();
+    std::_Exit(report ? report(status) : status);
   }
   int status = 0;
   waitpid(child, &status, 0);
