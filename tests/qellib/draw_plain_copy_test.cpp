@@ -14,18 +14,6 @@ constexpr std::uint32_t kWhite = platform::make_colour(255, 255, 255);
 constexpr std::uint32_t kInk = platform::make_colour(10, 20, 30);
 constexpr std::uint32_t kPaper = platform::make_colour(200, 150, 100);
 
-std::uint32_t PixelAt(const QelImage& image, int x, int y) {
-  const std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
-  return platform::make_colour(p[2], p[1], p[0]);
-}
-
-void PutPixel(QelImage& image, int x, int y, std::uint32_t colour) {
-  std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
-  p[0] = platform::blue_of(colour);
-  p[1] = platform::green_of(colour);
-  p[2] = platform::red_of(colour);
-}
-
 class PlainCopyTest : public LibraryTest {
  protected:
   void SetUp() override {

@@ -16,12 +16,6 @@ std::vector<std::uint8_t> PixelsOf(const QelImage& image) {
   return {image.bits, image.bits + bytes};
 }
 
-// Colour of pixel (x, y) as 0x00BBGGRR, read straight from the store.
-std::uint32_t PixelAt(const QelImage& image, int x, int y) {
-  const std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
-  return platform::make_colour(p[2], p[1], p[0]);
-}
-
 TEST_F(ImageSetupTest, NothingIsSetUpBeforeAWindowIsBound) {
   QelImage image;
   EXPECT_EQ(image.Set(40, 20), nullptr);

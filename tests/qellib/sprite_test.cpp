@@ -18,18 +18,6 @@ bool operator==(const _QelPS& a, const _QelPS& b) {
   return a.y == b.y && a.x == b.x && a.height == b.height && a.width == b.width;
 }
 
-std::uint32_t PixelAt(const QelImage& image, int x, int y) {
-  const std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
-  return platform::make_colour(p[2], p[1], p[0]);
-}
-
-void PutPixel(QelImage& image, int x, int y, std::uint32_t colour) {
-  std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
-  p[0] = platform::blue_of(colour);
-  p[1] = platform::green_of(colour);
-  p[2] = platform::red_of(colour);
-}
-
 // A world to draw into, the stage it is restored from, and a sheet whose
 // pixel (0, 0) is ink, (1, 0) black, and the rest white.
 class SpriteTest : public LibraryTest {

@@ -8,7 +8,21 @@
 #include "LibraryState.h"
 #include "QelLib.h"
 #include "SimFixture.h"
+#include "platform/colour.h"
 #include "platform/resources.h"
+
+// Pixel (x, y) of an off-screen image as 0x00BBGGRR, straight from its store.
+inline std::uint32_t PixelAt(const QelImage& image, int x, int y) {
+  const std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
+  return platform::make_colour(p[2], p[1], p[0]);
+}
+
+inline void PutPixel(QelImage& image, int x, int y, std::uint32_t colour) {
+  std::uint8_t* p = image.bits + ((image.ps.height - 1 - y) * image.ps.width + x) * 3;
+  p[0] = platform::blue_of(colour);
+  p[1] = platform::green_of(colour);
+  p[2] = platform::red_of(colour);
+}
 
 class LibraryTest : public SimTest {
  protected:
